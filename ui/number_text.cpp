@@ -8,6 +8,8 @@
 #include <cstring>
 #include <limits>
 #include <system_error>
+#include <tuple>
+#include <utility>
 
 // ---------------------------------------------------------------- formatting
 
@@ -182,11 +184,23 @@ std::from_chars_result ConvertMagnitude(std::string_view s, const NumberSyntax& 
                                ((s[n.exponentLetter] == 'e' || s[n.exponentLetter] == 'E') &&
                                 s[n.exponentLetter + 1] != '+');
     if (plainExponent) return std::from_chars(s.data() + n.mantissaBegin, s.data() + n.end, value);
-    std::string rewritten(s.substr(n.mantissaBegin, n.end - n.mantissaBegin));
+    // Rewrite to "e" without "+": on the stack for any text the form shows.
+    const std::string_view number = s.substr(n.mantissaBegin, n.end - n.mantissaBegin);
+    char small[64];
+    std::string large;
+    char* text = small;
+    if (number.size() > sizeof small) {
+        large.resize(number.size());
+        text = large.data();
+    }
     const std::size_t letter = n.exponentLetter - n.mantissaBegin;
-    rewritten[letter] = 'e';
-    if (rewritten[letter + 1] == '+') rewritten.erase(letter + 1, 1);
-    return std::from_chars(rewritten.data(), rewritten.data() + rewritten.size(), value);
+    std::memcpy(text, number.data(), letter);
+    text[letter] = 'e';
+    const std::size_t rest = letter + (number[letter + 1] == '+' ? 2 : 1);
+    std::memcpy(text + letter + 1, number.data() + rest, number.size() - rest);
+    const std::size_t length = letter + 1 + (number.size() - rest);
+    const auto r = std::from_chars(text, text + length, value);
+    return {s.data() + n.end, r.ec};
 }
 
 // Four times the number's magnitude, as an integer digit string with a
@@ -208,37 +222,65 @@ std::string TimesFour(std::string_view s, const NumberSyntax& n) {
 
 }  // namespace
 
+namespace {
+
+// The full reading, for what the fast path below does not take: "d"
+// exponents, and values beyond the normal double range or at its lower edge.
+// Returns the value and where the number ends.
+std::pair<double, std::size_t> ConvertFully(std::string_view s, std::size_t i) {
+    const NumberSyntax n = ScanNumber(s, i);
+    if (!n.found) return {0.0, i};
+    if (!n.nonZeroDigit) return {0.0, n.end};
+    double magnitude = 0.0;
+    const auto r = ConvertMagnitude(s, n, magnitude);
+    if (r.ec == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone; the exponent tells which side.
+        magnitude = n.leadExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (magnitude < DBL_MIN) {
+        magnitude = 0.0;  // no subnormal results
+    } else if (magnitude == DBL_MIN) {
+        // The subnormal grid rounds up to DBL_MIN from further below than a
+        // 53-bit rounding does. Decide at the 53-bit threshold
+        // DBL_MIN - 2^-1076, which times four is the midpoint just below
+        // 2^-1020 on that binade's grid.
+        double scaled = 0.0;
+        const std::string text = TimesFour(s, n);
+        std::from_chars(text.data(), text.data() + text.size(), scaled);
+        if (scaled < 4 * DBL_MIN) magnitude = 0.0;
+    }
+    return {n.negative && magnitude != 0.0 ? -magnitude : magnitude, n.end};
+}
+
+}  // namespace
+
 std::optional<double> ParseNumberText(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size() && IsBlank(s[i])) ++i;
     const char first = i < s.size() ? s[i] : '\0';
 
-    const NumberSyntax n = ScanNumber(s, i);
+    // Fast path: a plain decimal such as "0.35", "-1.5" or "1e-005" is read
+    // by from_chars as it stands.
+    std::size_t m = i;
+    while (m < s.size() && IsSpace(s[m])) ++m;
+    const bool negative = m < s.size() && s[m] == '-';
+    if (m < s.size() && (s[m] == '-' || s[m] == '+')) ++m;
     double value = 0.0;
-    if (n.found && n.nonZeroDigit) {
-        double magnitude = 0.0;
-        const auto r = ConvertMagnitude(s, n, magnitude);
-        if (r.ec == std::errc::result_out_of_range) {
-            // from_chars leaves the value alone; the exponent tells which side.
-            magnitude = n.leadExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-        } else if (magnitude < DBL_MIN) {
-            magnitude = 0.0;  // no subnormal results
-        } else if (magnitude == DBL_MIN) {
-            // The subnormal grid rounds up to DBL_MIN from further below than a
-            // 53-bit rounding does. Decide at the 53-bit threshold
-            // DBL_MIN - 2^-1076, which times four is the midpoint just below
-            // 2^-1020 on that binade's grid.
-            double scaled = 0.0;
-            const std::string text = TimesFour(s, n);
-            std::from_chars(text.data(), text.data() + text.size(), scaled);
-            if (scaled < 4 * DBL_MIN) magnitude = 0.0;
-        }
-        value = n.negative && magnitude != 0.0 ? -magnitude : magnitude;
+    std::size_t end = 0;
+    double magnitude = 0.0;
+    const auto r = m < s.size() && (IsDigit(s[m]) || s[m] == '.')
+                       ? std::from_chars(s.data() + m, s.data() + s.size(), magnitude)
+                       : std::from_chars_result{nullptr, std::errc::invalid_argument};
+    const bool plain = r.ec == std::errc{} && (magnitude > DBL_MIN || magnitude == 0.0) &&
+                       (r.ptr == s.data() + s.size() || (*r.ptr != 'd' && *r.ptr != 'D'));
+    if (plain) {
+        value = negative && magnitude != 0.0 ? -magnitude : magnitude;
+        end = static_cast<std::size_t>(r.ptr - s.data());
+    } else {
+        std::tie(value, end) = ConvertFully(s, i);
     }
 
     if (value == 0.0 && first != '0') return std::nullopt;
-    std::size_t j = n.found ? n.end : i;
-    while (j < s.size() && IsBlank(s[j])) ++j;
-    if (j != s.size()) return std::nullopt;
+    while (end < s.size() && IsBlank(s[end])) ++end;
+    if (end != s.size()) return std::nullopt;
     return value;
 }
