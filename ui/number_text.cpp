@@ -177,30 +177,17 @@ NumberSyntax ScanNumber(std::string_view s, std::size_t i) {
 }
 
 // The decimal value of the number (without its sign) rounded to the nearest
-// double, or an out-of-range error. Only e/E exponents without a "+" go to
-// from_chars as they stand; others are rewritten first.
+// double, or an out-of-range error. from_chars knows only "e" and "E" as
+// exponent letters, so a "d" or "D" is replaced in a copy.
 std::from_chars_result ConvertMagnitude(std::string_view s, const NumberSyntax& n, double& value) {
-    const bool plainExponent = n.exponentLetter == std::string_view::npos ||
-                               ((s[n.exponentLetter] == 'e' || s[n.exponentLetter] == 'E') &&
-                                s[n.exponentLetter + 1] != '+');
-    if (plainExponent) return std::from_chars(s.data() + n.mantissaBegin, s.data() + n.end, value);
-    // Rewrite to "e" without "+": on the stack for any text the form shows.
-    const std::string_view number = s.substr(n.mantissaBegin, n.end - n.mantissaBegin);
-    char small[64];
-    std::string large;
-    char* text = small;
-    if (number.size() > sizeof small) {
-        large.resize(number.size());
-        text = large.data();
-    }
-    const std::size_t letter = n.exponentLetter - n.mantissaBegin;
-    std::memcpy(text, number.data(), letter);
-    text[letter] = 'e';
-    const std::size_t rest = letter + (number[letter + 1] == '+' ? 2 : 1);
-    std::memcpy(text + letter + 1, number.data() + rest, number.size() - rest);
-    const std::size_t length = letter + 1 + (number.size() - rest);
-    const auto r = std::from_chars(text, text + length, value);
-    return {s.data() + n.end, r.ec};
+    const char* begin = s.data() + n.mantissaBegin;
+    const char* end = s.data() + n.end;
+    if (n.exponentLetter == std::string_view::npos || s[n.exponentLetter] == 'e' || s[n.exponentLetter] == 'E')
+        return std::from_chars(begin, end, value);
+    std::string copy(begin, end);
+    copy[n.exponentLetter - n.mantissaBegin] = 'e';
+    const auto r = std::from_chars(copy.data(), copy.data() + copy.size(), value);
+    return {end, r.ec};
 }
 
 // Four times the number's magnitude, as an integer digit string with a
