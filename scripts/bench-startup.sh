@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Benchmark, not a test: launch-to-visible-dialog time of QUINTARO.EXE beside
+# a minimal Win32 dialog program of our own (tests/e2e/minimal_dialog.cpp),
+# started alternately by the e2e driver in one Wine session, so that Wine's
+# own process start-up cost is in both. Prints both medians and their ratio
+# (aim: 1.2 or less). Usage: scripts/bench-startup.sh [repetitions, default 15]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repetitions=${1:-15}
+
+timeout 900 bash scripts/build-windows.sh
+build=build/windows
+unset DISPLAY
+source scripts/wine-env.sh
+trap wine_env_cleanup EXIT
+
+timeout -k 10 300 wine "$build/tests/e2e/quintaro_e2e.exe" --bench "$repetitions" \
+    "$(winepath -w "$build/ui/win32/QUINTARO.EXE")" \
+    "$(winepath -w "$build/tests/e2e/minimal_dialog.exe")" 2>/dev/null

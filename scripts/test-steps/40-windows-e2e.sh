@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# End-to-end tests of QUINTARO.EXE under Wine, on an Xvfb screen of its own:
+# our driver (tests/e2e) starts the program, works its dialogs through the
+# real dialog manager and reports PASS/FAIL lines. Any FAIL, a missing
+# summary line or a driver that does not finish in time fails the step. The
+# Wine server and the Xvfb are stopped however the step ends.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+# The same build tree as step 30; ninja only relinks what changed.
+timeout 900 bash scripts/build-windows.sh
+exe=build/windows/ui/win32/QUINTARO.EXE
+driver=build/windows/tests/e2e/quintaro_e2e.exe
+for file in "$exe" "$driver" build/windows/tests/e2e/quintaro_e2e_probe.dll; do
+    [ -f "$file" ] || { echo "missing $file" >&2; exit 1; }
+done
+
+# Never the developer's own screen: keyboard and mouse input is synthesised.
+unset DISPLAY
+source scripts/wine-env.sh
+trap wine_env_cleanup EXIT
+
+log=$(mktemp)
+trap 'wine_env_cleanup; rm -f "$log"' EXIT
+status=0
+timeout -k 10 600 wine "$driver" "$(winepath -w "$exe")" 2>/dev/null | tee "$log" || status=$?
+
+if grep -q '^FAIL' "$log"; then
+    echo "end-to-end: $(grep -c '^FAIL' "$log") case(s) failed" >&2
+    exit 1
+fi
+if ! grep -Eq '^[0-9]+ passed, 0 failed$' "$log"; then
+    echo "end-to-end: the driver did not finish (status $status)" >&2
+    exit 1
+fi
+exit "$status"
