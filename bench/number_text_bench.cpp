@@ -14,39 +14,41 @@
 
 namespace {
 
-// Values like the form's: short decimals, results in hundredths, and a few
-// long and extreme ones.
-const std::vector<double>& Values() {
-    static const std::vector<double> values = [] {
-        std::vector<double> v;
-        std::mt19937_64 rng(7);
-        std::uniform_int_distribution<int> hundredths(-300, 300);
-        std::uniform_real_distribution<double> any(-1e6, 1e6);
-        std::uniform_int_distribution<int> exponent(-30, 30);
-        for (int i = 0; i < 4096; ++i) {
-            switch (i % 4) {
-                case 0: v.push_back(hundredths(rng) * 0.01); break;
-                case 1: v.push_back(any(rng)); break;
-                case 2: v.push_back(std::ldexp(any(rng), exponent(rng))); break;
-                default: v.push_back(1.0 / (1 + i)); break;
-            }
-        }
-        return v;
-    }();
-    return values;
+// Two sets of values: the form's kind (short decimals as typed, results in
+// hundredths) and arbitrary doubles that need all 17 digits.
+std::vector<double> MakeValues(bool formLike) {
+    std::vector<double> v;
+    std::mt19937_64 rng(7);
+    std::uniform_int_distribution<int> hundredths(-300, 300);
+    std::uniform_int_distribution<int> typed(1, 99999);
+    std::uniform_real_distribution<double> any(-1e6, 1e6);
+    std::uniform_int_distribution<int> exponent(-30, 30);
+    for (int i = 0; i < 4096; ++i) {
+        if (formLike)
+            v.push_back(i % 2 ? hundredths(rng) * 0.01 : typed(rng) / 1000.0);
+        else
+            v.push_back(i % 2 ? any(rng) : std::ldexp(any(rng), exponent(rng)));
+    }
+    return v;
 }
 
-const std::vector<std::string>& Texts() {
-    static const std::vector<std::string> texts = [] {
+const std::vector<double>& Values(bool formLike) {
+    static const std::vector<double> form = MakeValues(true), arbitrary = MakeValues(false);
+    return formLike ? form : arbitrary;
+}
+
+const std::vector<std::string>& Texts(bool formLike) {
+    static const auto make = [](bool f) {
         std::vector<std::string> t;
-        for (double x : Values()) t.push_back(FormatNumberText(x));
+        for (double x : Values(f)) t.push_back(FormatNumberText(x));
         return t;
-    }();
-    return texts;
+    };
+    static const std::vector<std::string> form = make(true), arbitrary = make(false);
+    return formLike ? form : arbitrary;
 }
 
 void BM_Format_FormatNumberText(benchmark::State& state) {
-    const auto& v = Values();
+    const auto& v = Values(state.range(0) != 0);
     char buf[kMaxNumberTextLength];
     std::size_t i = 0;
     for (auto _ : state) {
@@ -56,7 +58,7 @@ void BM_Format_FormatNumberText(benchmark::State& state) {
 }
 
 void BM_Format_ToChars15(benchmark::State& state) {
-    const auto& v = Values();
+    const auto& v = Values(state.range(0) != 0);
     char buf[64];
     std::size_t i = 0;
     for (auto _ : state) {
@@ -66,7 +68,7 @@ void BM_Format_ToChars15(benchmark::State& state) {
 }
 
 void BM_Format_Snprintf15g(benchmark::State& state) {
-    const auto& v = Values();
+    const auto& v = Values(state.range(0) != 0);
     char buf[64];
     std::size_t i = 0;
     for (auto _ : state) {
@@ -76,13 +78,13 @@ void BM_Format_Snprintf15g(benchmark::State& state) {
 }
 
 void BM_Parse_ParseNumberText(benchmark::State& state) {
-    const auto& t = Texts();
+    const auto& t = Texts(state.range(0) != 0);
     std::size_t i = 0;
     for (auto _ : state) benchmark::DoNotOptimize(ParseNumberText(t[i++ & 4095]));
 }
 
 void BM_Parse_FromChars(benchmark::State& state) {
-    const auto& t = Texts();
+    const auto& t = Texts(state.range(0) != 0);
     std::size_t i = 0;
     for (auto _ : state) {
         const std::string& s = t[i++ & 4095];
@@ -93,17 +95,17 @@ void BM_Parse_FromChars(benchmark::State& state) {
 }
 
 void BM_Parse_Strtod(benchmark::State& state) {
-    const auto& t = Texts();
+    const auto& t = Texts(state.range(0) != 0);
     std::size_t i = 0;
     for (auto _ : state) benchmark::DoNotOptimize(std::strtod(t[i++ & 4095].c_str(), nullptr));
 }
 
-BENCHMARK(BM_Format_FormatNumberText);
-BENCHMARK(BM_Format_ToChars15);
-BENCHMARK(BM_Format_Snprintf15g);
-BENCHMARK(BM_Parse_ParseNumberText);
-BENCHMARK(BM_Parse_FromChars);
-BENCHMARK(BM_Parse_Strtod);
+BENCHMARK(BM_Format_FormatNumberText)->ArgName("form")->Arg(1)->Arg(0);
+BENCHMARK(BM_Format_ToChars15)->ArgName("form")->Arg(1)->Arg(0);
+BENCHMARK(BM_Format_Snprintf15g)->ArgName("form")->Arg(1)->Arg(0);
+BENCHMARK(BM_Parse_ParseNumberText)->ArgName("form")->Arg(1)->Arg(0);
+BENCHMARK(BM_Parse_FromChars)->ArgName("form")->Arg(1)->Arg(0);
+BENCHMARK(BM_Parse_Strtod)->ArgName("form")->Arg(1)->Arg(0);
 
 }  // namespace
 

@@ -27,10 +27,12 @@ def main(engine, number_text):
         ("ParseNumberText", "BM_Parse_ParseNumberText", "std::from_chars", "BM_Parse_FromChars", 2.0),
         ("ParseNumberText", "BM_Parse_ParseNumberText", "strtod", "BM_Parse_Strtod", None),
     ]
-    for ours, ours_key, theirs, theirs_key, target in rows:
-        ratio = n[ours_key] / n[theirs_key]
-        aim = f" (target <= {target})" if target else ""
-        print(f"{ours} / {theirs}: {ratio:.2f}x  ({n[ours_key]:.1f} ns vs {n[theirs_key]:.1f} ns){aim}")
+    for values, arg in (("form-like values", "1"), ("arbitrary 17-digit values", "0")):
+        print(f"-- {values}")
+        for ours, ours_key, theirs, theirs_key, target in rows:
+            a, b = n[f"{ours_key}/form:{arg}"], n[f"{theirs_key}/form:{arg}"]
+            aim = f" (target <= {target})" if target else ""
+            print(f"{ours} / {theirs}: {a / b:.2f}x  ({a:.1f} ns vs {b:.1f} ns){aim}")
 
 
 if __name__ == "__main__":
