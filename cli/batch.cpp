@@ -8,6 +8,8 @@
 #include "case_fields.h"
 #include "case_rows.h"
 #include "csv_line.h"
+#include "fast_number_text.h"
+#include "number_text.h"
 #include "line_reader.h"
 
 namespace {
@@ -70,9 +72,12 @@ bool ReadHeader(std::string_view line, char separator, Columns& columns, std::FI
     return true;
 }
 
-// Reads one case line; on a fault reports it and returns false.
+// Reads one case line into in, and the text each input shows into texts
+// (the field itself when it is already in the form's format, otherwise its
+// formatted value in scratch). On a fault reports it and returns false.
 bool ReadCase(std::string_view line, std::uint64_t number, char separator, const Columns& columns,
-              ErrorFactorInputs& in, std::FILE* err) {
+              ErrorFactorInputs& in, std::string_view* texts, char (*scratch)[kMaxNumberTextLength],
+              std::FILE* err) {
     std::array<std::string_view, kCaseFieldCount> fields;
     const CsvSplit split = SplitCsvLine(line, separator, fields.data(), columns.count);
     if (split.status != CsvSplit::Status::Ok) {
@@ -86,14 +91,18 @@ bool ReadCase(std::string_view line, std::uint64_t number, char separator, const
     }
     for (std::size_t i = 0; i < columns.count; ++i) {
         const CaseField field = columns.field[i];
+        const auto f = static_cast<std::size_t>(field);
         const FieldStatus status = ReadCaseField(field, fields[i], in);
         if (status != FieldStatus::Ok) {
             Report(err, number,
-                   ", column " + std::to_string(i + 1) + " (" +
-                       std::string(kCaseFieldNames[static_cast<std::size_t>(field)]) +
+                   ", column " + std::to_string(i + 1) + " (" + std::string(kCaseFieldNames[f]) +
                        "): " + DescribeFieldError(field, status, fields[i]));
             return false;
         }
+        const std::string_view trimmed = TrimBlanks(fields[i]);
+        const bool asFormatted =
+            field != CaseField::Spectrum && field != CaseField::Soil && IsNumberTextAsFormatted(trimmed);
+        texts[f] = asFormatted ? trimmed : std::string_view(scratch[f], FormatCaseFieldTo(field, in, scratch[f]));
     }
     return true;
 }
@@ -125,9 +134,15 @@ BatchSummary RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, char separa
         summary.headerRejected = true;
         return summary;
     }
-    WriteCaseHeader(output, separator);
+    CaseRowWriter rows(output, separator);
+    rows.Header();
 
     const ErrorFactorInputs defaults = DefaultCaseInputs();
+    std::array<std::string, kCaseFieldCount> defaultTexts;
+    for (std::size_t i = 0; i < kCaseFieldCount; ++i)
+        defaultTexts[i] = FormatCaseField(static_cast<CaseField>(i), defaults);
+    char scratch[kCaseFieldCount][kMaxNumberTextLength];
+    std::array<std::string_view, kCaseFieldCount> texts;
     while ((status = reader.Next(line)) != LineReader::Status::End) {
         if (status == LineReader::Status::ReadError) {
             std::fprintf(err, "quintaro batch: the input could not be read after line %llu\n",
@@ -143,11 +158,12 @@ BatchSummary RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, char separa
         }
         if (line.empty()) continue;
         ErrorFactorInputs inputs = defaults;
-        if (!ReadCase(line, reader.LineNumber(), separator, columns, inputs, err)) {
+        for (std::size_t i = 0; i < kCaseFieldCount; ++i) texts[i] = defaultTexts[i];
+        if (!ReadCase(line, reader.LineNumber(), separator, columns, inputs, texts.data(), scratch, err)) {
             ++summary.badRows;
             continue;
         }
-        WriteCaseRow(output, separator, inputs, ComputeErrorFactorBounds(inputs));
+        rows.RowFromTexts(texts.data(), ComputeErrorFactorBounds(inputs));
         ++summary.goodRows;
     }
     if (!output.Flush()) summary.ioFailed = true;

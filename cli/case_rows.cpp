@@ -1,31 +1,38 @@
 #include "case_rows.h"
 
+#include <cstring>
 #include <string>
 
-#include "number_text.h"
-
-void WriteCaseHeader(BufferedOutput& out, char separator) {
+void CaseRowWriter::Header() {
     std::string header;
-    for (std::string_view name : kCaseFieldNames) (header += name) += separator;
+    for (std::string_view name : kCaseFieldNames) (header += name) += separator_;
     for (std::size_t i = 0; i < kResultNames.size(); ++i) {
         header += kResultNames[i];
-        header += i + 1 < kResultNames.size() ? separator : '\n';
+        header += i + 1 < kResultNames.size() ? separator_ : '\n';
     }
-    out.Write(header);
+    out_.Write(header);
 }
 
-void WriteCaseRow(BufferedOutput& out, char separator, const ErrorFactorInputs& in, const ErrorFactorBounds& b) {
-    char* const start = out.Reserve(kMaxCaseRowLength);
-    char* p = start;
+void CaseRowWriter::RowFromTexts(const std::string_view* inputTexts, const ErrorFactorBounds& b) {
+    char* p = out_.Reserve(kMaxCaseRowLength);
     for (std::size_t i = 0; i < kCaseFieldCount; ++i) {
-        p += FormatCaseFieldTo(static_cast<CaseField>(i), in, p);
-        *p++ = separator;
+        std::memcpy(p, inputTexts[i].data(), inputTexts[i].size());
+        p += inputTexts[i].size();
+        *p++ = separator_;
     }
     const double results[4] = {b.DispMin, b.ForceMin, b.DispMax, b.ForceMax};
     for (double r : results) {
-        p += FormatNumberTextTo(r, p);
-        *p++ = separator;
+        p += memo_->FormatTo(r, p);
+        *p++ = separator_;
     }
     p[-1] = '\n';
-    out.Commit(p);
+    out_.Commit(p);
+}
+
+void CaseRowWriter::Row(const ErrorFactorInputs& in, const ErrorFactorBounds& b) {
+    char texts[kCaseFieldCount][kMaxNumberTextLength];
+    std::string_view views[kCaseFieldCount];
+    for (std::size_t i = 0; i < kCaseFieldCount; ++i)
+        views[i] = std::string_view(texts[i], FormatCaseFieldTo(static_cast<CaseField>(i), in, texts[i]));
+    RowFromTexts(views, b);
 }

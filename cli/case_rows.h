@@ -3,13 +3,30 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
+#include <string_view>
 
 #include "buffered_output.h"
 #include "case_fields.h"
+#include "fast_number_text.h"
 
 // Longest row: 15 fields of at most kMaxNumberTextLength characters, 14
 // separators and the newline.
-inline constexpr std::size_t kMaxCaseRowLength = 15 * 22 + 15;
+inline constexpr std::size_t kMaxCaseRowLength = 15 * kMaxNumberTextLength + 15;
 
-void WriteCaseHeader(BufferedOutput& out, char separator);
-void WriteCaseRow(BufferedOutput& out, char separator, const ErrorFactorInputs& in, const ErrorFactorBounds& b);
+class CaseRowWriter {
+public:
+    CaseRowWriter(BufferedOutput& out, char separator)
+        : out_(out), separator_(separator), memo_(std::make_unique<ResultTextMemo>()) {}
+
+    void Header();
+    void Row(const ErrorFactorInputs& in, const ErrorFactorBounds& b);
+    // The same row from the inputs' texts, each already in the form's format
+    // (at most kMaxNumberTextLength characters): batch echoes them as read.
+    void RowFromTexts(const std::string_view* inputTexts, const ErrorFactorBounds& b);
+
+private:
+    BufferedOutput& out_;
+    char separator_;
+    std::unique_ptr<ResultTextMemo> memo_;
+};

@@ -210,8 +210,9 @@ int RunQuintaro(int argc, char** argv) {
                 std::cout << CaseJson(in, b).dump(2) << '\n';
             } else {
                 BufferedOutput out(stdout);
-                WriteCaseHeader(out, sep);
-                WriteCaseRow(out, sep, in, b);
+                CaseRowWriter rows(out, sep);
+                rows.Header();
+                rows.Row(in, b);
                 if (!out.Flush()) return WriteFailed("bounds");
             }
             std::cout.flush();

@@ -28,7 +28,8 @@ double PeriodAt(const PeriodRange& range, std::uint64_t i) {
 
 bool RunSweep(const SweepPlan& plan, std::FILE* out, char separator) {
     BufferedOutput output(out);
-    WriteCaseHeader(output, separator);
+    CaseRowWriter rows(output, separator);
+    rows.Header();
     const std::vector<SpectrumType> spectra = plan.spectra.empty() ? std::vector{plan.base.Spectrum} : plan.spectra;
     const std::vector<SoilClass> soils = plan.soils.empty() ? std::vector{plan.base.Soil} : plan.soils;
     const std::uint64_t periods = plan.hasRange ? plan.range.count : 1;
@@ -39,7 +40,7 @@ bool RunSweep(const SweepPlan& plan, std::FILE* out, char separator) {
                 in.Spectrum = spectrum;
                 in.Soil = soil;
                 if (plan.hasRange) in.Period = PeriodAt(plan.range, i);
-                WriteCaseRow(output, separator, in, ComputeErrorFactorBounds(in));
+                rows.Row(in, ComputeErrorFactorBounds(in));
             }
         }
     }
