@@ -44,6 +44,17 @@ wine_env_cleanup() {
     fi
 }
 
+# Debian's Wine does not find the fonts of its own data directory (the
+# fonts-wine package): without them "MS Sans Serif" falls back to a wider
+# font that cuts the dialog's labels, and the caption buttons lose their
+# Marlett glyphs. Linked into the prefix's Fonts folder, Wine loads them.
+wine_link_fonts() {
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts" font
+    for font in /usr/share/wine/fonts/*; do
+        [ -e "$fonts/$(basename "$font")" ] || ln -s "$font" "$fonts/"
+    done
+}
+
 # Boots the prefix once. A lock keeps two shells that start together from
 # booting the same prefix at the same time. Mono and Gecko are left out:
 # the program needs neither, and their installers would ask.
@@ -56,6 +67,7 @@ wine_boot_prefix() {
             WINEDLLOVERRIDES="mscoree=;mshtml=" wineboot -i >/dev/null 2>&1
             wineserver -w
         fi
+        wine_link_fonts
     ) 9>"$WINEPREFIX.lock"
 }
 
