@@ -1,6 +1,6 @@
 #include "dialog.h"
 
-#include "app_message_service.h"
+#include "afx_message_box.h"
 #include "dialog_placement.h"
 #include "hwnd_dialog_controls.h"
 #include "win_app.h"
@@ -56,7 +56,7 @@ BOOL CDialog::HandleInitDialog() {
 
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
     HwndDialogControls controls(m_hWnd);
-    AppMessageService messages;
+    AfxMessageService messages;
     const bool outerLockout = m_bLockoutNotifications;
     m_bLockoutNotifications = true;
     const bool ok = RunExchange(bSaveAndValidate ? ExchangeDirection::Save : ExchangeDirection::Load, controls,
