@@ -71,6 +71,13 @@ void CheckOneCalculation(Suite& suite, AppSession& app, const std::string& name,
     for (const auto& result : kDefaultResults)
         CheckEqual(name + ": " + result.name, ItemText(app.Dialog(), result.id), result.text);
     CheckMessageBox(name, box, TitleFor(suite.exePath), "Ok!");
+    // The load after the calculation writes the radio groups back as they were read.
+    Check(name + ": \"Spettro EC8 tipo 1\" and \"Suolo tipo C\" still checked",
+          IsChecked(app.Item(IDC_SPECTRUM_TYPE1)) && !IsChecked(app.Item(IDC_SPECTRUM_TYPE2)) &&
+              IsChecked(app.Item(IDC_SOIL_C)) && !IsChecked(app.Item(IDC_SOIL_A)),
+          "spectrum 1/2: " + std::to_string(IsChecked(app.Item(IDC_SPECTRUM_TYPE1))) + "/" +
+              std::to_string(IsChecked(app.Item(IDC_SPECTRUM_TYPE2))) + ", soil C: " +
+              std::to_string(IsChecked(app.Item(IDC_SOIL_C))));
     if (box.found) {
         Check(name + ": Enter closes the box", CloseBoxWithKey(box.view.box, VK_RETURN));
         Check(name + ": dialog takes input again", DialogIsIdleAndEnabled(app));
