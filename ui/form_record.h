@@ -22,6 +22,8 @@ struct ErrorFactorsFormRecord {
     double m_dDispMax = 0.0;
     double m_dForceMax = 0.0;
     double m_dAg = 0.35;      // units of g
+
+    friend bool operator==(const ErrorFactorsFormRecord&, const ErrorFactorsFormRecord&) = default;
 };
 
 // The engine's input from the record. A radio index outside its group's

@@ -13,8 +13,8 @@ inline constexpr unsigned kPromptHelpContextBase = 0x30000;
 // name an icon are kept as they are.
 unsigned WithDefaultIcon(unsigned type);
 
-// The application's help context while a box with this help id is open;
-// a help id of 0 leaves the context alone.
+// The application's help context while a box with this help id is open.
+// A box with help id 0 leaves the context as it was.
 unsigned PromptHelpContext(unsigned helpId);
 
 struct MessageBoxOwner {

@@ -1,0 +1,23 @@
+#include "application_title.h"
+
+#include "resource.h"
+#include "string_resources.h"
+
+std::string ApplicationTitleFromPath(std::string_view modulePath) {
+    std::string_view path = modulePath.substr(0, kMaxModulePathChars);
+    // The last dot of the whole path, even one in a folder's name when the
+    // file itself has no extension.
+    if (const std::size_t dot = path.rfind('.'); dot != std::string_view::npos) path = path.substr(0, dot);
+    if (const std::size_t separator = path.find_last_of("\\/:"); separator != std::string_view::npos)
+        path = path.substr(separator + 1);
+    return std::string(path);
+}
+
+std::string ChooseApplicationTitle(std::string_view tableTitle, std::string_view modulePath) {
+    if (!tableTitle.empty()) return std::string(tableTitle);
+    return ApplicationTitleFromPath(modulePath);
+}
+
+std::string FormApplicationTitle(std::string_view modulePath) {
+    return ChooseApplicationTitle(LoadResourceString(AFX_IDS_APP_TITLE), modulePath);
+}
