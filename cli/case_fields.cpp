@@ -1,5 +1,6 @@
 #include "case_fields.h"
 
+#include "form_record.h"
 #include "number_text.h"
 
 namespace {
@@ -33,9 +34,7 @@ std::string_view TrimBlanks(std::string_view s) {
 
 }  // namespace
 
-ErrorFactorInputs DefaultCaseInputs() {
-    return {1.0, 3.0, 0.35, SpectrumType::Type1, SoilClass::C, 0.9, 1.1, 0.95, 1.05, 0.9, 1.1};
-}
+ErrorFactorInputs DefaultCaseInputs() { return ToErrorFactorInputs(ErrorFactorsFormRecord{}); }
 
 bool FindCaseField(std::string_view name, CaseField& field) {
     for (std::size_t i = 0; i < kCaseFieldCount; ++i) {
@@ -73,7 +72,8 @@ FieldStatus ReadCaseField(CaseField field, std::string_view text, ErrorFactorInp
 }
 
 std::string DescribeFieldError(CaseField field, FieldStatus status, std::string_view text) {
-    const std::string quoted = "'" + std::string(text) + "'";
+    std::string quoted(1, '\'');
+    (quoted += text) += '\'';
     const std::string_view name = kCaseFieldNames[static_cast<std::size_t>(field)];
     switch (status) {
         case FieldStatus::Ok: return {};

@@ -34,12 +34,11 @@ inline constexpr std::array<std::string_view, kCaseFieldCount> kCaseFieldNames =
 inline constexpr std::array<std::string_view, 4> kResultNames = {"disp_min", "force_min", "disp_max",
                                                                   "force_max"};
 
-// The dialog's starting values. To come from the form record once the dialog
-// side has one that the command line can share.
+// The dialog's starting values, taken from its form record.
 ErrorFactorInputs DefaultCaseInputs();
 
-// Only the period and ag are range-checked, as in the dialog; the bounds
-// themselves pass.
+// Only the period and ag are range-checked, as in the dialog's exchange;
+// the bounds themselves pass.
 inline constexpr double kPeriodMin = 0.00001, kPeriodMax = 100;
 inline constexpr double kAgMin = 0.0001, kAgMax = 10;
 

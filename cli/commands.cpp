@@ -41,10 +41,11 @@ std::string OptionName(CaseField field) {
 
 void AddCaseOptions(CLI::App* command, CaseOptions& o) {
     const ErrorFactorInputs defaults = DefaultCaseInputs();
-    const char* const help[kCaseFieldCount] = {
-        "nominal period T*, s (1e-005 to 100)",
+    const std::string help[kCaseFieldCount] = {
+        "nominal period T*, s (" + FormatNumberText(kPeriodMin) + " to " + FormatNumberText(kPeriodMax) + ")",
         "nominal behaviour factor q*",
-        "design ground acceleration ag, in units of g (0.0001 to 10)",
+        "design ground acceleration ag, in units of g (" + FormatNumberText(kAgMin) + " to " +
+            FormatNumberText(kAgMax) + ")",
         "spectrum type: 1 or 2 (EC8 type 1 or 2)",
         "soil class: A, B, C, D or E",
         "minimum error factor on the behaviour factor",
@@ -143,6 +144,9 @@ int RunQuintaro(int argc, char** argv) {
         "error factors. Numbers are read and written as in the dialog (point as decimal separator).",
         "quintaro"};
     app.require_subcommand(1);
+    // The same options everywhere: on Windows CLI11 would otherwise read
+    // "/path" arguments as /option switches.
+    app.allow_windows_style_options(false);
     app.footer(
         "Exit status: 0 done; 2 bad input (unknown option, bad or out-of-range value, bad CSV header, or "
         "any bad CSV row; batch still writes every good row); 1 input or output failure.");

@@ -229,7 +229,8 @@ std::string RenderSpectrumSvg(const ErrorFactorInputs& in) {
         const double x = s.X(cornerT[first]) + (first == 0 ? -8 : 8);
         const char* anchor = first == 0 ? "end" : "start";
         const double y1 = s.Y(c.Ordinate[first]), y2 = s.Y(c.Ordinate[first + 1]);
-        const std::string n1 = "A" + std::to_string(first + 1), n2 = "A" + std::to_string(first + 2);
+        const std::string n1 = std::string(1, 'A') += std::to_string(first + 1);
+        const std::string n2 = std::string(1, 'A') += std::to_string(first + 2);
         if (std::fabs(y1 - y2) < 14) {
             svg.Label(x, std::min(y1, y2) - 6, anchor, n1 + ", " + n2);
         } else {
