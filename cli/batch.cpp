@@ -8,19 +8,12 @@
 #include "case_fields.h"
 #include "case_rows.h"
 #include "csv_line.h"
-#include "fast_number_text.h"
 #include "number_text.h"
 #include "line_reader.h"
 
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
 
 std::string AllColumnNames() {
     std::string names;
@@ -72,12 +65,9 @@ bool ReadHeader(std::string_view line, char separator, Columns& columns, std::FI
     return true;
 }
 
-// Reads one case line into in, and the text each input shows into texts
-// (the field itself when it is already in the form's format, otherwise its
-// formatted value in scratch). On a fault reports it and returns false.
+// Reads one case line into in. On a fault reports it and returns false.
 bool ReadCase(std::string_view line, std::uint64_t number, char separator, const Columns& columns,
-              ErrorFactorInputs& in, std::string_view* texts, char (*scratch)[kMaxNumberTextLength],
-              std::FILE* err) {
+              ErrorFactorInputs& in, std::FILE* err) {
     std::array<std::string_view, kCaseFieldCount> fields;
     const CsvSplit split = SplitCsvLine(line, separator, fields.data(), columns.count);
     if (split.status != CsvSplit::Status::Ok) {
@@ -99,10 +89,6 @@ bool ReadCase(std::string_view line, std::uint64_t number, char separator, const
                        "): " + DescribeFieldError(field, status, fields[i]));
             return false;
         }
-        const std::string_view trimmed = TrimBlanks(fields[i]);
-        const bool asFormatted =
-            field != CaseField::Spectrum && field != CaseField::Soil && IsNumberTextAsFormatted(trimmed);
-        texts[f] = asFormatted ? trimmed : std::string_view(scratch[f], FormatCaseFieldTo(field, in, scratch[f]));
     }
     return true;
 }
@@ -138,11 +124,6 @@ BatchSummary RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, char separa
     rows.Header();
 
     const ErrorFactorInputs defaults = DefaultCaseInputs();
-    std::array<std::string, kCaseFieldCount> defaultTexts;
-    for (std::size_t i = 0; i < kCaseFieldCount; ++i)
-        defaultTexts[i] = FormatCaseField(static_cast<CaseField>(i), defaults);
-    char scratch[kCaseFieldCount][kMaxNumberTextLength];
-    std::array<std::string_view, kCaseFieldCount> texts;
     while ((status = reader.Next(line)) != LineReader::Status::End) {
         if (status == LineReader::Status::ReadError) {
             std::fprintf(err, "quintaro batch: the input could not be read after line %llu\n",
@@ -158,12 +139,11 @@ BatchSummary RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, char separa
         }
         if (line.empty()) continue;
         ErrorFactorInputs inputs = defaults;
-        for (std::size_t i = 0; i < kCaseFieldCount; ++i) texts[i] = defaultTexts[i];
-        if (!ReadCase(line, reader.LineNumber(), separator, columns, inputs, texts.data(), scratch, err)) {
+        if (!ReadCase(line, reader.LineNumber(), separator, columns, inputs, err)) {
             ++summary.badRows;
             continue;
         }
-        rows.RowFromTexts(texts.data(), ComputeErrorFactorBounds(inputs));
+        rows.Row(inputs, ComputeErrorFactorBounds(inputs));
         ++summary.goodRows;
     }
     if (!output.Flush()) summary.ioFailed = true;

@@ -26,13 +26,14 @@ double* NumberMember(CaseField field, ErrorFactorInputs& in) {
     return const_cast<double*>(NumberMember(field, static_cast<const ErrorFactorInputs&>(in)));
 }
 
+}  // namespace
+
 std::string_view TrimBlanks(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
     return s;
 }
 
-}  // namespace
 
 ErrorFactorInputs DefaultCaseInputs() { return ToErrorFactorInputs(ErrorFactorsFormRecord{}); }
 

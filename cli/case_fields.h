@@ -42,6 +42,9 @@ ErrorFactorInputs DefaultCaseInputs();
 inline constexpr double kPeriodMin = 0.00001, kPeriodMax = 100;
 inline constexpr double kAgMin = 0.0001, kAgMax = 10;
 
+// The text without the spaces and tabs around it.
+std::string_view TrimBlanks(std::string_view s);
+
 // Finds a field by its column name; false when the name is not one.
 bool FindCaseField(std::string_view name, CaseField& field);
 
@@ -59,6 +62,8 @@ std::string DescribeFieldError(CaseField field, FieldStatus status, std::string_
 // and returns how many characters it wrote.
 std::size_t FormatCaseFieldTo(CaseField field, const ErrorFactorInputs& in, char* out);
 std::string FormatCaseField(CaseField field, const ErrorFactorInputs& in);
+
+inline bool IsNumberField(CaseField field) { return field != CaseField::Spectrum && field != CaseField::Soil; }
 
 // The value of a number field; 0 for spectrum and soil.
 double CaseFieldNumber(CaseField field, const ErrorFactorInputs& in);

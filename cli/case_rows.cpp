@@ -13,26 +13,17 @@ void CaseRowWriter::Header() {
     out_.Write(header);
 }
 
-void CaseRowWriter::RowFromTexts(const std::string_view* inputTexts, const ErrorFactorBounds& b) {
+void CaseRowWriter::Row(const ErrorFactorInputs& in, const ErrorFactorBounds& b) {
     char* p = out_.Reserve(kMaxCaseRowLength);
     for (std::size_t i = 0; i < kCaseFieldCount; ++i) {
-        std::memcpy(p, inputTexts[i].data(), inputTexts[i].size());
-        p += inputTexts[i].size();
+        const auto field = static_cast<CaseField>(i);
+        p += IsNumberField(field) ? memo_->FormatTo(CaseFieldNumber(field, in), p) : FormatCaseFieldTo(field, in, p);
         *p++ = separator_;
     }
-    const double results[4] = {b.DispMin, b.ForceMin, b.DispMax, b.ForceMax};
-    for (double r : results) {
+    for (double r : {b.DispMin, b.ForceMin, b.DispMax, b.ForceMax}) {
         p += memo_->FormatTo(r, p);
         *p++ = separator_;
     }
     p[-1] = '\n';
     out_.Commit(p);
-}
-
-void CaseRowWriter::Row(const ErrorFactorInputs& in, const ErrorFactorBounds& b) {
-    char texts[kCaseFieldCount][kMaxNumberTextLength];
-    std::string_view views[kCaseFieldCount];
-    for (std::size_t i = 0; i < kCaseFieldCount; ++i)
-        views[i] = std::string_view(texts[i], FormatCaseFieldTo(static_cast<CaseField>(i), in, texts[i]));
-    RowFromTexts(views, b);
 }

@@ -8,7 +8,7 @@
 
 #include "buffered_output.h"
 #include "case_fields.h"
-#include "fast_number_text.h"
+#include "number_text_memo.h"
 
 // Longest row: 15 fields of at most kMaxNumberTextLength characters, 14
 // separators and the newline.
@@ -17,16 +17,13 @@ inline constexpr std::size_t kMaxCaseRowLength = 15 * kMaxNumberTextLength + 15;
 class CaseRowWriter {
 public:
     CaseRowWriter(BufferedOutput& out, char separator)
-        : out_(out), separator_(separator), memo_(std::make_unique<ResultTextMemo>()) {}
+        : out_(out), separator_(separator), memo_(std::make_unique<NumberTextMemo>()) {}
 
     void Header();
     void Row(const ErrorFactorInputs& in, const ErrorFactorBounds& b);
-    // The same row from the inputs' texts, each already in the form's format
-    // (at most kMaxNumberTextLength characters): batch echoes them as read.
-    void RowFromTexts(const std::string_view* inputTexts, const ErrorFactorBounds& b);
 
 private:
     BufferedOutput& out_;
     char separator_;
-    std::unique_ptr<ResultTextMemo> memo_;
+    std::unique_ptr<NumberTextMemo> memo_;
 };
