@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "error_factor_bounds.h"
+#include "form_record.h"
 
 enum class CaseField : int {
     Period,
@@ -37,10 +38,8 @@ inline constexpr std::array<std::string_view, 4> kResultNames = {"disp_min", "fo
 // The dialog's starting values, taken from its form record.
 ErrorFactorInputs DefaultCaseInputs();
 
-// Only the period and ag are range-checked, as in the dialog's exchange;
-// the bounds themselves pass.
-inline constexpr double kPeriodMin = 0.00001, kPeriodMax = 100;
-inline constexpr double kAgMin = 0.0001, kAgMax = 10;
+// Only the period and ag are range-checked, as in the dialog's exchange
+// (kPeriodMin ... kAgMax of the form record).
 
 // The text without the spaces and tabs around it.
 std::string_view TrimBlanks(std::string_view s);

@@ -89,7 +89,7 @@ void DoDataExchange(ExchangeContext& dx, ErrorFactorsFormRecord& form) {
     ExchangeDouble(dx, IDC_FQ_MIN, form.m_dFqMin);
     ExchangeRadio(dx, IDC_SPECTRUM_TYPE1, form.m_nSpectrumType);
     ExchangeDouble(dx, IDC_PERIOD, form.m_dPeriod);
-    ValidateDoubleRange(dx, form.m_dPeriod, 0.00001, 100.0);
+    ValidateDoubleRange(dx, form.m_dPeriod, kPeriodMin, kPeriodMax);
     ExchangeDouble(dx, IDC_BEHAVIOUR_FACTOR, form.m_dBehaviourFactor);
     ExchangeRadio(dx, IDC_SOIL_A, form.m_nSoilClass);
     ExchangeDouble(dx, IDC_DISP_MIN, form.m_dDispMin);
@@ -97,7 +97,7 @@ void DoDataExchange(ExchangeContext& dx, ErrorFactorsFormRecord& form) {
     ExchangeDouble(dx, IDC_DISP_MAX, form.m_dDispMax);
     ExchangeDouble(dx, IDC_FORCE_MAX, form.m_dForceMax);
     ExchangeDouble(dx, IDC_AG, form.m_dAg);
-    ValidateDoubleRange(dx, form.m_dAg, 0.0001, 10.0);
+    ValidateDoubleRange(dx, form.m_dAg, kAgMin, kAgMax);
 }
 
 namespace {

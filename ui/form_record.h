@@ -4,6 +4,10 @@
 
 #include "error_factor_bounds.h"
 
+// The only two members with a range; the bounds themselves pass.
+inline constexpr double kPeriodMin = 0.00001, kPeriodMax = 100;  // seconds
+inline constexpr double kAgMin = 0.0001, kAgMax = 10;            // units of g
+
 struct ErrorFactorsFormRecord {
     // Members in their order of declaration in the dialog; the defaults are
     // what the form shows at start-up.
