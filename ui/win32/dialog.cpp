@@ -14,7 +14,7 @@ END_MESSAGE_MAP()
 
 INT_PTR CDialog::DoModal() {
     const HINSTANCE instance = AfxGetInstanceHandle();
-    const HRSRC resource = FindResourceA(instance, MAKEINTRESOURCEA(m_nIDTemplate), MAKEINTRESOURCEA(5) /* RT_DIALOG */);
+    const HRSRC resource = FindResourceA(instance, MAKEINTRESOURCEA(m_nIDTemplate), RT_DIALOG);
     const HGLOBAL loaded = resource != nullptr ? LoadResource(instance, resource) : nullptr;
     const void* dialogTemplate = loaded != nullptr ? LockResource(loaded) : nullptr;
     if (dialogTemplate == nullptr) return -1;

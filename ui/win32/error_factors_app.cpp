@@ -11,6 +11,8 @@ END_MESSAGE_MAP()
 CErrorFactorsApp theApp;
 
 BOOL CErrorFactorsApp::InitInstance() {
+    // No dialog hosts an ActiveX control, and the system draws dialogs in
+    // relief itself: nothing to enable before the dialog runs.
     CErrorFactorsDlg dlg;
     m_pMainWnd = &dlg;
     dlg.DoModal();

@@ -28,6 +28,9 @@ void CWnd::SubclassAttach(HWND hWnd) {
 
 LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* wnd = FromHandlePermanent(hWnd);
+    // Only reachable if the window outlived its detachment; the system's
+    // processing is the safe answer.
+    if (wnd == nullptr) return DefWindowProcA(hWnd, message, wParam, lParam);
     // Handlers may run nested modal loops that send this window other
     // messages; Default() must still see the one it was called for.
     const MSG outer = wnd->m_currentMsg;
