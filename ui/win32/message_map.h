@@ -16,8 +16,10 @@ struct MessageMapEntry {
     LRESULT (*call)(CCmdTarget& target, WPARAM wParam, LPARAM lParam);
 };
 
+// Both members are constants, so every map is built at compile time: no
+// initialisation at run time and no guard around it.
 struct MessageMap {
-    const MessageMap* base;          // nullptr for the root of the hierarchy
+    const MessageMap* (*base)();     // the base class's map; nullptr at the root
     const MessageMapEntry* entries;  // ends with an entry whose message is 0
 };
 
@@ -49,11 +51,11 @@ protected:                                                    \
     const MessageMap* theClass::GetThisMessageMap() {                           \
         using ThisClass [[maybe_unused]] = theClass;                            \
         using TheBaseClass = baseClass;                                         \
-        static const MessageMapEntry entries[] = {
+        static constexpr MessageMapEntry entries[] = {
 
 #define END_MESSAGE_MAP()                                                   \
             {0, 0, 0, nullptr}};                                            \
-        static const MessageMap map{TheBaseClass::GetThisMessageMap(), entries}; \
+        static constexpr MessageMap map{&TheBaseClass::GetThisMessageMap, entries}; \
         return &map;                                                        \
     }
 
