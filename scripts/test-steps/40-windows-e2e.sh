@@ -16,6 +16,10 @@ for file in "$exe" "$driver" build/windows/tests/e2e/quintaro_e2e_probe.dll; do
 done
 
 # Never the developer's own screen: keyboard and mouse input is synthesised.
+# A prefix of its own: the step ends with stopping its Wine server, which
+# must not take a calculator started by scripts/run.sh with it, and two
+# drivers in one prefix would answer each other's help requests.
+export QUINTARO_WINEPREFIX=${QUINTARO_WINEPREFIX:-$HOME/.cache/quintaro/wineprefix-e2e}
 unset DISPLAY
 source scripts/wine-env.sh
 

@@ -90,7 +90,7 @@ const AboutRow kAboutRows[] = {
 
 void Close(HWND about, Closer closer) {
     switch (closer) {
-        case Closer::ClickOk: ClickCentre(GetDlgItem(about, IDOK)); break;
+        case Closer::ClickOk: ClickButton(GetDlgItem(about, IDOK)); break;
         case Closer::Enter: BringToForeground(about); PressKey(VK_RETURN); break;
         case Closer::Escape: BringToForeground(about); PressKey(VK_ESCAPE); break;
         case Closer::AltF4: BringToForeground(about); PressKey(VK_F4, {VK_MENU}); break;

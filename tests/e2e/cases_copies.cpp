@@ -30,7 +30,7 @@ void CheckCaptionsOfCopy(Suite& suite, const std::wstring& copy) {
     if (ok.found) CloseBoxWithKey(ok.view.box, VK_RETURN);
 
     app->SetItemText(IDC_AG, "0");
-    ClickCentre(app->Item(IDOK));
+    ClickButton(app->Item(IDOK));
     BoxSeen range = WaitForBox(*app);
     CheckEqual("renamed copy: caption of the Ag range message", range.view.caption, title);
     if (range.found) CloseBoxWithKey(range.view.box, VK_RETURN);

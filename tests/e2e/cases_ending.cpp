@@ -29,7 +29,7 @@ void Do(AppSession& app, Action action) {
     switch (action) {
         case Action::EnterOnOk: BringToForeground(app.Dialog()); PressKey(VK_RETURN); break;
         case Action::SpaceOnOk: BringToForeground(app.Dialog()); PressKey(VK_SPACE); break;
-        case Action::ClickOk: ClickCentre(app.Item(IDOK)); break;
+        case Action::ClickOk: ClickButton(app.Item(IDOK)); break;
         case Action::EnterInEdit: app.FocusItem(IDC_PERIOD); PressKey(VK_RETURN); break;
         case Action::Escape: BringToForeground(app.Dialog()); PressKey(VK_ESCAPE); break;
         case Action::CloseCommand: PostMessageW(app.Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0); break;

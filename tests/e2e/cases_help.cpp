@@ -29,8 +29,8 @@ HWND Enter(AppSession& app, Place place) {
     switch (place) {
         case Place::MainDialog: BringToForeground(app.Dialog()); return nullptr;
         case Place::AboutBox: PostMessageW(app.Dialog(), WM_SYSCOMMAND, IDM_ABOUT, 0); break;
-        case Place::NumberMessage: app.SetItemText(IDC_FK_MAX, "abc"); ClickCentre(app.Item(IDOK)); break;
-        case Place::RangeMessage: app.SetItemText(IDC_PERIOD, "0"); ClickCentre(app.Item(IDOK)); break;
+        case Place::NumberMessage: app.SetItemText(IDC_FK_MAX, "abc"); ClickButton(app.Item(IDOK)); break;
+        case Place::RangeMessage: app.SetItemText(IDC_PERIOD, "0"); ClickButton(app.Item(IDOK)); break;
     }
     HWND box = WaitForOwnedDialog(app.Dialog(), kStateTimeoutMs);
     if (box) BringToForeground(box);

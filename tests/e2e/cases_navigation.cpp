@@ -83,7 +83,7 @@ void RunNavigationCases(Suite& suite) {
                IdList(backward));
 
     for (const auto& row : kRadioClicks) {
-        ClickCentre(app->Item(row.click));
+        ClickButton(app->Item(row.click));
         WaitUntil([&] { return CheckedRadios(*app) == row.checkedAfter; });
         CheckEqual(std::string("radio click on ") + row.name + ": checked buttons", IdList(CheckedRadios(*app)),
                    IdList(row.checkedAfter));

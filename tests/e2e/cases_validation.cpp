@@ -52,7 +52,7 @@ const Typed kDefaultTexts[] = {
 
 void Give(AppSession& app, Command command, int lastTypedId) {
     switch (command) {
-        case Command::Ok: ClickCentre(app.Item(IDOK)); break;
+        case Command::Ok: ClickButton(app.Item(IDOK)); break;
         case Command::Calculate: ClickCalculate(app); break;
         case Command::EnterInEdit:
             app.FocusItem(lastTypedId);

@@ -15,15 +15,6 @@ INPUT KeyInput(WORD key, bool up) {
     return input;
 }
 
-INPUT MouseInput(DWORD flags, LONG x, LONG y) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = x;
-    input.mi.dy = y;
-    input.mi.dwFlags = flags;
-    return input;
-}
-
 }  // namespace
 
 bool BringToForeground(HWND window) {
@@ -41,18 +32,9 @@ void PressKey(WORD key, std::initializer_list<WORD> modifiers) {
     SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-void ClickCentre(HWND window) {
-    BringToForeground(GetAncestor(window, GA_ROOT));
-    RECT rect;
-    GetWindowRect(window, &rect);
-    // Absolute coordinates are in 0..65535 over the primary screen.
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    const LONG x = LONG(((rect.left + rect.right) / 2 * 65536 + width / 2) / width);
-    const LONG y = LONG(((rect.top + rect.bottom) / 2 * 65536 + height / 2) / height);
-    INPUT inputs[] = {
-        MouseInput(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE, x, y),
-        MouseInput(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN, x, y),
-        MouseInput(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP, x, y),
-    };
-    SendInput(3, inputs, sizeof(INPUT));
+void ClickButton(HWND button) {
+    BringToForeground(GetAncestor(button, GA_ROOT));
+    // Posted, not sent: a click that opens a modal box returns only when the
+    // box closes.
+    PostMessageW(button, BM_CLICK, 0, 0);
 }

@@ -18,7 +18,7 @@ int PoseForScreenshot(const std::wstring& program, const std::string& pose, cons
     }
     HWND posed = app.Dialog();
     if (pose == "main") {
-        ClickCentre(app.Item(IDC_CALCULATE));
+        ClickButton(app.Item(IDC_CALCULATE));
         HWND box = WaitForOwnedDialog(app.Dialog(), kStateTimeoutMs);
         if (!box) return 1;
         BringToForeground(box);

@@ -54,7 +54,7 @@ bool CloseBoxWithKey(HWND box, WORD key) {
 }
 
 void ClickCalculate(AppSession& app) {
-    ClickCentre(app.Item(IDC_CALCULATE));
+    ClickButton(app.Item(IDC_CALCULATE));
 }
 
 bool DialogIsIdleAndEnabled(AppSession& app) {
