@@ -31,7 +31,7 @@ status=0
 # (about 2 s per closed window otherwise). The driver's output still comes
 # through; its exit status does not, so the PASS/FAIL lines decide.
 timeout -k 10 600 wine explorer /desktop=quintaro-e2e,1024x768 "$driver" "$(winepath -w "$PWD/$exe")" 2>/dev/null \
-    | tee "$log" || status=$?
+    | tr -d '\r' | tee "$log" || status=$?
 
 if grep -q '^FAIL' "$log"; then
     echo "end-to-end: $(grep -c '^FAIL' "$log") case(s) failed" >&2
