@@ -3,6 +3,13 @@
 
 #include "suite.h"
 
+// The text a number field of the main dialog should show.
+struct FieldText {
+    int id;
+    const char* name;
+    const char* text;
+};
+
 void RunStartupCases(Suite& suite);
 void RunCalculateCases(Suite& suite);
 void RunValidationCases(Suite& suite);

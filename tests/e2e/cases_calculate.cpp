@@ -6,13 +6,7 @@
 
 namespace {
 
-struct ResultText {
-    int id;
-    const char* name;
-    const char* text;
-};
-
-const ResultText kDefaultResults[] = {
+const FieldText kDefaultResults[] = {
     {IDC_DISP_MIN, "Spostamento (min)", "0.84"},
     {IDC_FORCE_MIN, "Forza richiamo (min)", "0.88"},
     {IDC_DISP_MAX, "Spostamento (max)", "1.2"},

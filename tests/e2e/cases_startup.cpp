@@ -3,12 +3,6 @@
 
 namespace {
 
-struct FieldText {
-    int id;
-    const char* name;
-    const char* text;
-};
-
 const FieldText kStartTexts[] = {
     {IDC_FK_MAX, "fkmax", "1.05"},
     {IDC_FK_MIN, "fkmin", "0.95"},
