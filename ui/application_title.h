@@ -8,6 +8,14 @@
 // Only this many characters of the executable's path are looked at.
 inline constexpr std::size_t kMaxModulePathChars = 260;
 
+// The first kMaxModulePathChars characters of the path, cut at their last
+// dot: the title and the help file's path both start from this.
+std::string_view ModulePathWithoutExtension(std::string_view modulePath);
+
+// The help file beside the executable: "C:\Programmi\QUINTARO.EXE" gives
+// "C:\Programmi\QUINTARO.HLP".
+std::string HelpFilePathFromModulePath(std::string_view modulePath);
+
 // The executable's name without its extension: the path is cut at its last
 // dot, and the name is what follows the last backslash, slash or colon of
 // what is left. "C:\\Programmi\\QUINTARO.EXE" gives "QUINTARO".

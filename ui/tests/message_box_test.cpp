@@ -39,6 +39,19 @@ TEST(ApplicationTitle, IsTheExecutablesNameWithoutItsExtension) {
     for (const TitleCase& c : cases) EXPECT_EQ(ApplicationTitleFromPath(c.path), c.title) << c.path;
 }
 
+TEST(ApplicationTitle, HelpFileIsTheExecutablesPathWithHlpForItsExtension) {
+    const struct {
+        const char* path;
+        const char* help;
+    } cases[] = {
+        {"C:\\Programmi\\QUINTARO.EXE", "C:\\Programmi\\QUINTARO.HLP"},
+        {"Z:\\tmp\\KALCOPIA.EXE", "Z:\\tmp\\KALCOPIA.HLP"},
+        {"C:\\Versione.2\\QUINTARO", "C:\\Versione.HLP"},  // cut where the title is cut
+        {"QUINTARO", "QUINTARO.HLP"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(HelpFilePathFromModulePath(c.path), c.help) << c.path;
+}
+
 TEST(ApplicationTitle, AStringTableTitleWinsOverTheExecutablesName) {
     EXPECT_EQ(ChooseApplicationTitle("Calcolatore", "C:\\QUINTARO.EXE"), "Calcolatore");
     EXPECT_EQ(ChooseApplicationTitle("", "C:\\QUINTARO.EXE"), "QUINTARO");

@@ -1,5 +1,6 @@
 #include "win_app.h"
 
+#include "application_title.h"
 #include "dialog.h"
 #include "hwnd_message_box_windows.h"
 #include "message_box_rules.h"
@@ -39,8 +40,7 @@ void CWinApp::InitApplication(HINSTANCE hInstance) {
     const DWORD length = GetModuleFileNameA(hInstance, path, MAX_PATH);
     const std::string modulePath(path, length);
     FormTitle(modulePath);
-    // The extension is cut where the title cuts it, at the path's last dot.
-    m_strHelpFilePath = modulePath.substr(0, modulePath.rfind('.')) + ".HLP";
+    m_strHelpFilePath = HelpFilePathFromModulePath(modulePath);
 }
 
 void CWinApp::OnHelp() {
