@@ -35,6 +35,11 @@ inline constexpr std::array<std::string_view, kCaseFieldCount> kCaseFieldNames =
 inline constexpr std::array<std::string_view, 4> kResultNames = {"disp_min", "force_min", "disp_max",
                                                                   "force_max"};
 
+// The four results in the order of kResultNames.
+inline std::array<double, 4> ResultValues(const ErrorFactorBounds& b) {
+    return {b.DispMin, b.ForceMin, b.DispMax, b.ForceMax};
+}
+
 // The dialog's starting values, taken from its form record.
 ErrorFactorInputs DefaultCaseInputs();
 

@@ -20,7 +20,7 @@ void CaseRowWriter::Row(const ErrorFactorInputs& in, const ErrorFactorBounds& b)
         p += IsNumberField(field) ? memo_->FormatTo(CaseFieldNumber(field, in), p) : FormatCaseFieldTo(field, in, p);
         *p++ = separator_;
     }
-    for (double r : {b.DispMin, b.ForceMin, b.DispMax, b.ForceMax}) {
+    for (double r : ResultValues(b)) {
         p += memo_->FormatTo(r, p);
         *p++ = separator_;
     }

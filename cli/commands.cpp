@@ -115,7 +115,7 @@ nlohmann::ordered_json CaseJson(const ErrorFactorInputs& in, const ErrorFactorBo
         else
             inputs[name] = JsonNumber(CaseFieldNumber(field, in));
     }
-    const double values[4] = {b.DispMin, b.ForceMin, b.DispMax, b.ForceMax};
+    const std::array<double, 4> values = ResultValues(b);
     nlohmann::ordered_json results = nlohmann::ordered_json::object();
     for (std::size_t i = 0; i < 4; ++i) results[std::string(kResultNames[i])] = JsonNumber(values[i]);
     return {{"inputs", inputs}, {"results", results}};
@@ -124,7 +124,7 @@ nlohmann::ordered_json CaseJson(const ErrorFactorInputs& in, const ErrorFactorBo
 void PrintTable(const ErrorFactorBounds& b) {
     const char* const labels[4] = {"Spostamento (min)", "Forza richiamo (min)", "Spostamento (max)",
                                    "Forza richiamo (max)"};
-    const double values[4] = {b.DispMin, b.ForceMin, b.DispMax, b.ForceMax};
+    const std::array<double, 4> values = ResultValues(b);
     for (std::size_t i = 0; i < 4; ++i)
         std::printf("%-10s %-8s %s\n", std::string(kResultNames[i]).c_str(), FormatNumberText(values[i]).c_str(),
                     labels[i]);
